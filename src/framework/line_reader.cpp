@@ -1,0 +1,123 @@
+#include "framework/line_reader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace textmill {
+
+LineReader::LineReader(std::size_t block) : block_(block == 0 ? 1 : block) {}
+
+LineReader::~LineReader() {
+  close();
+}
+
+bool LineReader::open(const std::string& path) {
+  close();
+  name_ = path;
+  error_.reset();
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error_ = make_io_error(path, errno);
+    return false;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    error_ = make_io_error(path, EISDIR);
+    return false;
+  }
+  size_ = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
+  fd_ = fd;
+  owns_fd_ = true;
+  return true;
+}
+
+void LineReader::open_fd(int fd, std::string name) {
+  close();
+  name_ = std::move(name);
+  error_.reset();
+  fd_ = fd;
+  owns_fd_ = false;
+}
+
+void LineReader::close() {
+  if (fd_ >= 0 && owns_fd_) ::close(fd_);
+  fd_ = -1;
+  owns_fd_ = false;
+  eof_ = false;
+  begin_ = end_ = 0;
+  consumed_ = size_ = lines_ = 0;
+}
+
+bool LineReader::fill() {
+  if (eof_ || fd_ < 0) return false;
+  // Keep the unread bytes; move them to the front so the buffer never grows past the
+  // longest line plus one block.
+  if (begin_ > 0) {
+    std::memmove(buf_.data(), buf_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    begin_ = 0;
+  }
+  if (buf_.size() - end_ < block_) buf_.resize(end_ + block_);
+  for (;;) {
+    ssize_t n = ::read(fd_, buf_.data() + end_, buf_.size() - end_);
+    if (n > 0) {
+      end_ += static_cast<std::size_t>(n);
+      return true;
+    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) error_ = make_io_error(name_, errno);
+    eof_ = true;
+    return false;
+  }
+}
+
+bool LineReader::at_end() {
+  if (begin_ < end_) return false;
+  return !fill();
+}
+
+bool LineReader::read_line(std::string_view& line) {
+  if (at_end()) return false;
+  std::size_t scan = begin_;
+  for (;;) {
+    // memchr rather than a byte loop: the lines are long compared with the terminators.
+    const void* hit = std::memchr(buf_.data() + scan, '\r', end_ - scan);
+    if (hit != nullptr) {
+      std::size_t cr = static_cast<std::size_t>(static_cast<const char*>(hit) - buf_.data());
+      // A CR at the end of the bytes read so far may be followed by an LF in the next
+      // block: look before deciding.
+      if (cr + 1 == end_ && !eof_) {
+        std::size_t keep = cr - begin_;
+        if (fill()) {
+          scan = begin_ + keep;  // the CR is still unread, at the same offset
+          continue;
+        }
+        cr = begin_ + keep;
+      }
+      std::size_t after = cr + 1;
+      if (after < end_ && buf_[after] == '\n') ++after;
+      line = std::string_view(buf_.data() + begin_, cr - begin_);
+      consumed_ += after - begin_;
+      begin_ = after;
+      ++lines_;
+      return true;
+    }
+    std::size_t scanned = end_ - begin_;
+    if (!fill()) {
+      // Last line without terminator.
+      line = std::string_view(buf_.data() + begin_, end_ - begin_);
+      consumed_ += end_ - begin_;
+      begin_ = end_;
+      ++lines_;
+      return true;
+    }
+    scan = begin_ + scanned;
+  }
+}
+
+}  // namespace textmill

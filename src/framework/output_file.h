@@ -1,0 +1,62 @@
+#pragma once
+// The destination of a run: buffered, opened for appending (a missing file is
+// created) or created new. A failure is remembered, not thrown: the run goes on and
+// the most recent failure is reported once the files are closed.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/file_status.h"
+
+namespace textmill {
+
+class OutputFile {
+ public:
+  static constexpr std::size_t kDefaultBuffer = std::size_t{1} << 20;
+
+  explicit OutputFile(std::size_t buffer = kDefaultBuffer);
+  ~OutputFile();
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  // Opens `path` for appending, creating it when missing. A directory cannot be opened.
+  [[nodiscard]] bool open_append(const std::string& path);
+  // Creates `path`; fails when it already exists.
+  [[nodiscard]] bool create_new(const std::string& path);
+  // Writes to an already open descriptor (standard output); it is not closed.
+  void open_fd(int fd, std::string name);
+
+  // Appends `text` and CR LF. Lines are only ever flushed whole, so a failing write
+  // leaves no part of a line behind in a regular file.
+  void write_line(std::string_view text);
+  // Appends bytes with no terminator (for methods that write a line in pieces).
+  void write(std::string_view bytes);
+  // Marks the end of a line written in pieces with write(): adds CR LF.
+  void end_line() { write(std::string_view("\r\n", 2)); }
+
+  // Flushes and closes; false when this or an earlier write failed.
+  bool close();
+  [[nodiscard]] bool is_open() const { return fd_ >= 0; }
+
+  // The most recent failure since opening (open failures included).
+  [[nodiscard]] const std::optional<IoError>& error() const { return error_; }
+
+ private:
+  bool open_with(const std::string& path, int flags);
+  void flush();
+  void fail(int code);
+
+  std::vector<char> buf_;
+  std::size_t used_ = 0;
+  std::size_t line_start_ = 0;  // where the line being written began in buf_
+  int fd_ = -1;
+  bool owns_fd_ = false;
+  bool regular_ = false;
+  std::string name_;
+  std::optional<IoError> error_;
+};
+
+}  // namespace textmill

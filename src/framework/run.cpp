@@ -1,0 +1,40 @@
+#include "framework/run.h"
+
+namespace textmill {
+
+std::optional<IoError> latest(const std::optional<IoError>& a, const std::optional<IoError>& b) {
+  if (!a) return b;
+  if (!b) return a;
+  return a->stamp > b->stamp ? a : b;
+}
+
+RunResult run_lines(LineReader& source, OutputFile& dest, LineMethod& method, RunHost& host) {
+  RunResult result;
+  RecordSink sink(dest);
+  std::string_view line;
+  bool exhausted = true;
+  while (source.read_line(line)) {
+    method.line(line, source, sink);
+    ++result.lines;
+    host.progress(sink.records());
+    if (host.abandoned()) {
+      result.end = RunEnd::Abandoned;
+      exhausted = false;
+      break;
+    }
+    if (host.stop_requested() && host.confirm_stop()) {
+      result.end = RunEnd::Stopped;
+      exhausted = false;
+      break;
+    }
+  }
+  if (exhausted) method.finish(sink);
+  result.records = sink.records();
+  const std::optional<IoError> read_error = source.error();
+  source.close();
+  dest.close();
+  result.last_error = latest(read_error, dest.error());
+  return result;
+}
+
+}  // namespace textmill

@@ -1,0 +1,1 @@
+# The Qt program: filled in with the windows.
