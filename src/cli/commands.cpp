@@ -68,6 +68,7 @@ int run_standard(const FileArgs& f, LineMethod& method) {
   LineReader source;
   if (from_stdin) {
     source.open_fd(STDIN_FILENO, "standard input");
+    source.set_interrupt_flag(&g_stop);
   } else if (!source.open(f.source)) {
     throw Failure{"Invalid Source File."};
   }

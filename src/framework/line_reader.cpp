@@ -49,6 +49,7 @@ void LineReader::close() {
   fd_ = -1;
   owns_fd_ = false;
   eof_ = false;
+  interrupted_ = false;
   begin_ = end_ = 0;
   consumed_ = size_ = lines_ = 0;
 }
@@ -69,7 +70,12 @@ bool LineReader::fill() {
       end_ += static_cast<std::size_t>(n);
       return true;
     }
-    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == EINTR) {
+      if (interrupt_ == nullptr || *interrupt_ == 0) continue;
+      interrupted_ = true;
+      eof_ = true;
+      return false;
+    }
     if (n < 0) error_ = make_io_error(name_, errno);
     eof_ = true;
     return false;

@@ -3,6 +3,7 @@
 // character of the line, and the last line needs no terminator. Bytes are never
 // translated.
 
+#include <csignal>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -47,6 +48,12 @@ class LineReader final : public LineSource {
   [[nodiscard]] std::uint64_t position() const { return consumed_; }
   [[nodiscard]] std::uint64_t size() const { return size_; }
 
+  // A read interrupted by a signal while `*flag` is set ends the lines instead of being
+  // retried, so Ctrl-C is seen even while waiting on a pipe.
+  void set_interrupt_flag(const volatile std::sig_atomic_t* flag) { interrupt_ = flag; }
+  // True when the lines ended that way.
+  [[nodiscard]] bool interrupted() const { return interrupted_; }
+
   // The failure of open() or of a read; a read failure ends the lines.
   [[nodiscard]] const std::optional<IoError>& error() const { return error_; }
 
@@ -61,6 +68,8 @@ class LineReader final : public LineSource {
   int fd_ = -1;
   bool owns_fd_ = false;
   bool eof_ = false;
+  bool interrupted_ = false;
+  const volatile std::sig_atomic_t* interrupt_ = nullptr;
   std::uint64_t consumed_ = 0;
   std::uint64_t size_ = 0;
   std::uint64_t lines_ = 0;

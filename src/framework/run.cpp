@@ -28,6 +28,10 @@ RunResult run_lines(LineReader& source, OutputFile& dest, LineMethod& method, Ru
       break;
     }
   }
+  if (exhausted && source.interrupted()) {
+    result.end = RunEnd::Stopped;  // Ctrl-C while waiting for input
+    exhausted = false;
+  }
   if (exhausted) method.finish(sink);
   result.records = sink.records();
   const std::optional<IoError> read_error = source.error();
