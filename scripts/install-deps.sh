@@ -5,7 +5,7 @@
 set -e
 
 PACKAGES="cmake ninja-build g++ clang make pkg-config qt6-base-dev libgtest-dev libgmock-dev \
-libbenchmark-dev xvfb xauth fonts-dejavu-core clang-format time"
+libbenchmark-dev xvfb xauth fonts-dejavu-core clang-format time bc"
 
 missing=""
 for p in $PACKAGES; do

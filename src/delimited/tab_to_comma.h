@@ -3,6 +3,7 @@
 // split at tab characters, are all written as quoted text. A double quote in the source
 // is ordinary text. One trailing tab adds no field; an empty line gives an empty record.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,15 +11,21 @@
 
 namespace textmill {
 
-// Converts one tab-separated line into its record text (without CR LF), into `out`.
+// The most bytes the record of a line of `n` bytes can take: every byte a tab.
+[[nodiscard]] constexpr std::size_t tab_record_max(std::size_t n) {
+  return 3 * n + 2;
+}
+
+// Writes the record text of one tab-separated line (without CR LF) at `out`, which has
+// room for tab_record_max(line.size()) bytes plus 16 bytes of slack; returns its length.
+std::size_t tab_line_to_record(std::string_view line, char* out);
+
+// The same, into a string.
 void tab_line_to_record(std::string_view line, std::string& out);
 
 class TabToComma final : public LineMethod {
  public:
   void line(std::string_view text, LineReader& source, RecordSink& out) override;
-
- private:
-  std::string record_;
 };
 
 }  // namespace textmill

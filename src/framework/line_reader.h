@@ -24,7 +24,7 @@ class LineSource {
 
 class LineReader final : public LineSource {
  public:
-  static constexpr std::size_t kDefaultBlock = std::size_t{1} << 20;
+  static constexpr std::size_t kDefaultBlock = std::size_t{128} << 10;
 
   // `block` is the read size; tests use tiny blocks to cross block boundaries.
   explicit LineReader(std::size_t block = kDefaultBlock);

@@ -83,6 +83,25 @@ void OutputFile::write_line(std::string_view text) {
   line_start_ = used_;
 }
 
+char* OutputFile::line_space(std::size_t max) {
+  if (fd_ < 0) {
+    scratch_.resize(max + 2 + kSlack);  // a closed file swallows the line
+    return scratch_.data();
+  }
+  const std::size_t need = max + 2 + kSlack;
+  if (used_ + need > buf_.size() && line_start_ > 0) flush();
+  if (used_ + need > buf_.size()) buf_.resize(used_ + need);
+  return buf_.data() + used_;
+}
+
+void OutputFile::finish_line(std::size_t n) {
+  if (fd_ < 0) return;
+  used_ += n;
+  buf_[used_++] = '\r';
+  buf_[used_++] = '\n';
+  line_start_ = used_;
+}
+
 // Writes the complete lines in the buffer. When a write fails part-way in a regular
 // file, the file is cut back to where this flush began, so it never ends inside a line.
 void OutputFile::flush() {

@@ -15,7 +15,7 @@ namespace textmill {
 
 class OutputFile {
  public:
-  static constexpr std::size_t kDefaultBuffer = std::size_t{1} << 20;
+  static constexpr std::size_t kDefaultBuffer = std::size_t{128} << 10;
 
   explicit OutputFile(std::size_t buffer = kDefaultBuffer);
   ~OutputFile();
@@ -37,6 +37,15 @@ class OutputFile {
   // Marks the end of a line written in pieces with write(): adds CR LF.
   void end_line() { write(std::string_view("\r\n", 2)); }
 
+  // Slack after the room line_space() gives, so writers may store whole 16-byte
+  // vectors past the end of what they keep.
+  static constexpr std::size_t kSlack = 16;
+  // Room for writing a line of at most `max` bytes in place (with CR LF and kSlack
+  // bytes beyond); finish it with finish_line(n). Saves a copy on hot paths.
+  [[nodiscard]] char* line_space(std::size_t max);
+  // Ends the line begun with line_space(): keeps its first `n` bytes and adds CR LF.
+  void finish_line(std::size_t n);
+
   // Flushes and closes; false when this or an earlier write failed.
   bool close();
   [[nodiscard]] bool is_open() const { return fd_ >= 0; }
@@ -50,6 +59,7 @@ class OutputFile {
   void fail(int code);
 
   std::vector<char> buf_;
+  std::vector<char> scratch_;
   std::size_t used_ = 0;
   std::size_t line_start_ = 0;  // where the line being written began in buf_
   int fd_ = -1;

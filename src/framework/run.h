@@ -38,6 +38,13 @@ class RecordSink {
     out_.write_line(line);
     ++records_;
   }
+  // Writing a record in place: room for `max` bytes (see OutputFile::line_space),
+  // then finish_record with the bytes kept.
+  [[nodiscard]] char* record_space(std::size_t max) { return out_.line_space(max); }
+  void finish_record(std::size_t n) {
+    out_.finish_line(n);
+    ++records_;
+  }
   [[nodiscard]] std::uint64_t records() const { return records_; }
   [[nodiscard]] OutputFile& file() { return out_; }
 
