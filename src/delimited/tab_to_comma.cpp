@@ -15,31 +15,36 @@ std::size_t tab_line_to_record(std::string_view line, char* out) {
   if (line.empty()) return 0;
   if (line.back() == '\t') line.remove_suffix(1);
   const char* p = line.data();
-  const char* end = p + line.size();
   char* o = out;
   *o++ = '"';
 #if defined(__SSE2__)
-  // 16 bytes at a time, without a branch on the data: store the whole block, keep
-  // what lies before its first tab (or all 16 bytes), and write the separator
-  // unconditionally; when there was no tab the next store overwrites it. The room's
-  // slack makes the over-long stores safe.
+  // 16 bytes at a time at a fixed stride, so no block waits for the one before: store
+  // the block, then for each tab in it write the separator and store the bytes that
+  // follow the tab after it (later tabs overwrite the tail of earlier stores). Loads
+  // may run 16 bytes past the line and stores 16 past the record: the caller's slack.
   const __m128i tab = _mm_set1_epi8('\t');
-  while (end - p >= 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, tab)));
+  const std::size_t n = line.size();
+  for (std::size_t i = 0; i < n; i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, tab)));
+    const std::size_t take = n - i < 16 ? n - i : 16;
+    if (take < 16) mask &= (1u << take) - 1;
     _mm_storeu_si128(reinterpret_cast<__m128i*>(o), v);
-    const int k = __builtin_ctz(mask | 0x10000u);
-    const int found = k < 16 ? 1 : 0;
-    o += k;
-    p += k;
-    o[0] = '"';
-    o[1] = ',';
-    o[2] = '"';
-    o += 3 * found;
-    p += found;
+    char* shifted = o;  // where byte 0 of the block would go with the tabs so far
+    for (unsigned m = mask; m != 0; m &= m - 1) {
+      const int k = __builtin_ctz(m);
+      char* sep = shifted + k;
+      sep[0] = '"';
+      sep[1] = ',';
+      sep[2] = '"';
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(sep + 3),
+                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + k + 1)));
+      shifted += 2;
+    }
+    o = shifted + take;
   }
-#endif
-  for (; p < end; ++p) {
+#else
+  for (const char* end = p + line.size(); p < end; ++p) {
     if (*p == '\t') {
       o[0] = '"';
       o[1] = ',';
@@ -49,13 +54,16 @@ std::size_t tab_line_to_record(std::string_view line, char* out) {
       *o++ = *p;
     }
   }
+#endif
   *o++ = '"';
   return static_cast<std::size_t>(o - out);
 }
 
 void tab_line_to_record(std::string_view line, std::string& out) {
+  std::string padded(line);  // the readable slack after the line
+  padded.append(16, '\0');
   out.resize(tab_record_max(line.size()) + 16);
-  out.resize(tab_line_to_record(line, out.data()));
+  out.resize(tab_line_to_record(std::string_view(padded).substr(0, line.size()), out.data()));
 }
 
 void TabToComma::line(std::string_view text, LineReader& /*source*/, RecordSink& out) {

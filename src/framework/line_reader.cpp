@@ -63,9 +63,9 @@ bool LineReader::fill() {
     end_ -= begin_;
     begin_ = 0;
   }
-  if (buf_.size() - end_ < block_) buf_.resize(end_ + block_);
+  if (buf_.size() - end_ < block_ + kReadSlack) buf_.resize(end_ + block_ + kReadSlack);
   for (;;) {
-    ssize_t n = ::read(fd_, buf_.data() + end_, buf_.size() - end_);
+    ssize_t n = ::read(fd_, buf_.data() + end_, buf_.size() - end_ - kReadSlack);
     if (n > 0) {
       end_ += static_cast<std::size_t>(n);
       return true;

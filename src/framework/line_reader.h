@@ -25,6 +25,9 @@ class LineSource {
 class LineReader final : public LineSource {
  public:
   static constexpr std::size_t kDefaultBlock = std::size_t{128} << 10;
+  // At least this many bytes after the end of every line given are readable (their
+  // values are unspecified), so a method may load whole 16-byte vectors.
+  static constexpr std::size_t kReadSlack = 16;
 
   // `block` is the read size; tests use tiny blocks to cross block boundaries.
   explicit LineReader(std::size_t block = kDefaultBlock);
