@@ -19,6 +19,12 @@ IoError make_io_error(std::string path, int code) {
   return IoError{std::move(path), code, ++g_error_stamp};
 }
 
+std::optional<IoError> latest(const std::optional<IoError>& a, const std::optional<IoError>& b) {
+  if (!a) return b;
+  if (!b) return a;
+  return a->stamp > b->stamp ? a : b;
+}
+
 std::string system_description(int code) {
   char buf[256];
   // GNU strerror_r may return a static string instead of filling buf.

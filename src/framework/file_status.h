@@ -22,6 +22,10 @@ struct IoError {
 // Makes an IoError for `code`, stamped later than every earlier one.
 [[nodiscard]] IoError make_io_error(std::string path, int code);
 
+// The later of two failures.
+[[nodiscard]] std::optional<IoError> latest(const std::optional<IoError>& a,
+                                            const std::optional<IoError>& b);
+
 // The system's description of an errno value.
 [[nodiscard]] std::string system_description(int code);
 

@@ -5,9 +5,67 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 namespace textmill {
+
+// The helper thread: writes one block at a time, handed over by flush().
+struct OutputFile::Writer {
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::vector<char> block;  // the block being written, while `pending`
+  std::size_t size = 0;     // its bytes to write
+  bool pending = false;
+  bool quit = false;
+  int fd = -1;
+  bool regular = false;
+  std::string name;
+  std::optional<IoError> error;  // guarded by `mutex`
+  std::thread thread;
+
+  void loop() {
+    std::unique_lock lock(mutex);
+    for (;;) {
+      changed.wait(lock, [this] { return pending || quit; });
+      if (!pending) return;
+      lock.unlock();
+      std::optional<IoError> failure = write_block();
+      lock.lock();
+      if (failure) error = std::move(failure);
+      pending = false;
+      changed.notify_all();
+    }
+  }
+
+  // When a write fails part-way in a regular file, the file is cut back to where this
+  // block began, so it never ends inside a line.
+  std::optional<IoError> write_block() {
+    off_t start = -1;
+    if (regular) {
+      struct stat st {};
+      if (::fstat(fd, &st) == 0) start = st.st_size;
+    }
+    std::size_t done = 0;
+    while (done < size) {
+      ssize_t w = ::write(fd, block.data() + done, size - done);
+      if (w < 0 && errno == EINTR) continue;
+      if (w <= 0) {
+        IoError e = make_io_error(name, w < 0 ? errno : EIO);
+        if (done > 0 && start >= 0 && ::ftruncate(fd, start) != 0) e = make_io_error(name, errno);
+        return e;
+      }
+      done += static_cast<std::size_t>(w);
+    }
+    return std::nullopt;
+  }
+
+  void wait_idle(std::unique_lock<std::mutex>& lock) {
+    changed.wait(lock, [this] { return !pending; });
+  }
+};
 
 OutputFile::OutputFile(std::size_t buffer) : buf_(buffer == 0 ? 1 : buffer) {}
 
@@ -33,7 +91,16 @@ bool OutputFile::open_with(const std::string& path, int flags) {
   regular_ = S_ISREG(st.st_mode);
   fd_ = fd;
   owns_fd_ = true;
+  start_writer();
   return true;
+}
+
+void OutputFile::start_writer() {
+  writer_ = std::make_unique<Writer>();
+  writer_->fd = fd_;
+  writer_->regular = regular_;
+  writer_->name = name_;
+  writer_->thread = std::thread([w = writer_.get()] { w->loop(); });
 }
 
 bool OutputFile::open_append(const std::string& path) {
@@ -52,6 +119,7 @@ void OutputFile::open_fd(int fd, std::string name) {
   owns_fd_ = false;
   struct stat st {};
   regular_ = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  start_writer();
 }
 
 void OutputFile::fail(int code) {
@@ -102,28 +170,23 @@ void OutputFile::finish_line(std::size_t n) {
   line_start_ = used_;
 }
 
-// Writes the complete lines in the buffer. When a write fails part-way in a regular
-// file, the file is cut back to where this flush began, so it never ends inside a line.
+// Hands the complete lines in the buffer to the writer (after it has finished the
+// previous block) and keeps the open line.
 void OutputFile::flush() {
-  std::size_t n = line_start_;
+  const std::size_t n = line_start_;
   if (n == 0 || fd_ < 0) return;
-  off_t start = -1;
-  if (regular_) {
-    struct stat st {};
-    if (::fstat(fd_, &st) == 0) start = st.st_size;
+  Writer& w = *writer_;
+  {
+    std::unique_lock lock(w.mutex);
+    w.wait_idle(lock);
+    std::swap(w.block, buf_);
+    w.size = n;
+    w.pending = true;
   }
-  std::size_t done = 0;
-  while (done < n) {
-    ssize_t w = ::write(fd_, buf_.data() + done, n - done);
-    if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) {
-      fail(w < 0 ? errno : EIO);
-      if (done > 0 && start >= 0 && ::ftruncate(fd_, start) != 0) fail(errno);
-      break;
-    }
-    done += static_cast<std::size_t>(w);
-  }
-  std::memmove(buf_.data(), buf_.data() + n, used_ - n);
+  w.changed.notify_all();
+  // The writer only reads its block, so copying the open line out of it is safe.
+  if (buf_.size() < w.block.size()) buf_.resize(w.block.size());
+  std::memcpy(buf_.data(), w.block.data() + n, used_ - n);
   used_ -= n;
   line_start_ = 0;
 }
@@ -133,6 +196,15 @@ bool OutputFile::close() {
   // A line left open by write() is completed data too: write it.
   line_start_ = used_;
   flush();
+  {
+    std::unique_lock lock(writer_->mutex);
+    writer_->wait_idle(lock);
+    writer_->quit = true;
+    error_ = latest(error_, writer_->error);
+  }
+  writer_->changed.notify_all();
+  writer_->thread.join();
+  writer_.reset();
   if (owns_fd_ && ::close(fd_) != 0) fail(errno);
   fd_ = -1;
   owns_fd_ = false;

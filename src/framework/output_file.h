@@ -2,8 +2,12 @@
 // The destination of a run: buffered, opened for appending (a missing file is
 // created) or created new. A failure is remembered, not thrown: the run goes on and
 // the most recent failure is reported once the files are closed.
+//
+// Full buffers are written by a helper thread while the run fills the next one, so
+// converting and writing overlap; the object itself is used from one thread.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +19,7 @@ namespace textmill {
 
 class OutputFile {
  public:
-  static constexpr std::size_t kDefaultBuffer = std::size_t{128} << 10;
+  static constexpr std::size_t kDefaultBuffer = std::size_t{256} << 10;
 
   explicit OutputFile(std::size_t buffer = kDefaultBuffer);
   ~OutputFile();
@@ -50,11 +54,14 @@ class OutputFile {
   bool close();
   [[nodiscard]] bool is_open() const { return fd_ >= 0; }
 
-  // The most recent failure since opening (open failures included).
+  // The most recent failure since opening (open failures included). Failures of
+  // writing are known for certain after close().
   [[nodiscard]] const std::optional<IoError>& error() const { return error_; }
 
  private:
+  struct Writer;
   bool open_with(const std::string& path, int flags);
+  void start_writer();
   void flush();
   void fail(int code);
 
@@ -67,6 +74,7 @@ class OutputFile {
   bool regular_ = false;
   std::string name_;
   std::optional<IoError> error_;
+  std::unique_ptr<Writer> writer_;
 };
 
 }  // namespace textmill

@@ -2,12 +2,6 @@
 
 namespace textmill {
 
-std::optional<IoError> latest(const std::optional<IoError>& a, const std::optional<IoError>& b) {
-  if (!a) return b;
-  if (!b) return a;
-  return a->stamp > b->stamp ? a : b;
-}
-
 RunResult run_lines(LineReader& source, OutputFile& dest, LineMethod& method, RunHost& host) {
   RunResult result;
   RecordSink sink(dest);

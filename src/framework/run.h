@@ -77,8 +77,4 @@ struct RunResult {
 // closes both. A failing write does not stop the run; it is reported in the result.
 RunResult run_lines(LineReader& source, OutputFile& dest, LineMethod& method, RunHost& host);
 
-// The later of two failures.
-[[nodiscard]] std::optional<IoError> latest(const std::optional<IoError>& a,
-                                            const std::optional<IoError>& b);
-
 }  // namespace textmill
