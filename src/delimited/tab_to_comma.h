@@ -18,6 +18,7 @@ namespace textmill {
 
 // Writes the record text of one tab-separated line (without CR LF) at `out`, which has
 // room for tab_record_max(line.size()) bytes plus 16 bytes of slack; returns its length.
+// The 16 bytes after the line must be readable (as LineReader guarantees).
 std::size_t tab_line_to_record(std::string_view line, char* out);
 
 // The same, into a string.
