@@ -20,25 +20,36 @@ std::size_t tab_line_to_record(std::string_view line, char* out) {
 #if defined(__SSE2__)
   // 16 bytes at a time at a fixed stride, so no block waits for the one before: store
   // the block, then for each tab in it write the separator and store the bytes that
-  // follow the tab after it (later tabs overwrite the tail of earlier stores). Loads
-  // may run 16 bytes past the line and stores 16 past the record: the caller's slack.
+  // follow the tab after it (later stores overwrite the tail of earlier ones). The
+  // first two tabs of a block are handled without a branch on the data: a missing tab
+  // writes behind the block, where the next block's stores overwrite it. Loads and
+  // stores run up to 48 bytes past the line and the record: the callers' slack.
   const __m128i tab = _mm_set1_epi8('\t');
   const std::size_t n = line.size();
+  auto separator = [p](char* shifted, std::size_t i, unsigned m) {
+    const unsigned k = static_cast<unsigned>(__builtin_ctz(m | 0x10000u));
+    char* sep = shifted + k;
+    sep[0] = '"';
+    sep[1] = ',';
+    sep[2] = '"';
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(sep + 3),
+                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + k + 1)));
+  };
   for (std::size_t i = 0; i < n; i += 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, tab)));
+    unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, tab)));
     const std::size_t take = n - i < 16 ? n - i : 16;
-    if (take < 16) mask &= (1u << take) - 1;
+    if (take < 16) m &= (1u << take) - 1;
     _mm_storeu_si128(reinterpret_cast<__m128i*>(o), v);
     char* shifted = o;  // where byte 0 of the block would go with the tabs so far
-    for (unsigned m = mask; m != 0; m &= m - 1) {
-      const int k = __builtin_ctz(m);
-      char* sep = shifted + k;
-      sep[0] = '"';
-      sep[1] = ',';
-      sep[2] = '"';
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(sep + 3),
-                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + k + 1)));
+    separator(shifted, i, m);
+    shifted += m != 0 ? 2 : 0;
+    m &= m - 1;
+    separator(shifted, i, m);
+    shifted += m != 0 ? 2 : 0;
+    m &= m - 1;
+    for (; m != 0; m &= m - 1) {
+      separator(shifted, i, m);
       shifted += 2;
     }
     o = shifted + take;
@@ -61,8 +72,8 @@ std::size_t tab_line_to_record(std::string_view line, char* out) {
 
 void tab_line_to_record(std::string_view line, std::string& out) {
   std::string padded(line);  // the readable slack after the line
-  padded.append(16, '\0');
-  out.resize(tab_record_max(line.size()) + 16);
+  padded.append(LineReader::kReadSlack, '\0');
+  out.resize(tab_record_max(line.size()) + OutputFile::kSlack);
   out.resize(tab_line_to_record(std::string_view(padded).substr(0, line.size()), out.data()));
 }
 

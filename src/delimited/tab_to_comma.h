@@ -17,8 +17,9 @@ namespace textmill {
 }
 
 // Writes the record text of one tab-separated line (without CR LF) at `out`, which has
-// room for tab_record_max(line.size()) bytes plus 16 bytes of slack; returns its length.
-// The 16 bytes after the line must be readable (as LineReader guarantees).
+// room for tab_record_max(line.size()) bytes plus OutputFile::kSlack; returns its length.
+// The LineReader::kReadSlack bytes after the line must be readable, as a LineReader's
+// lines are.
 std::size_t tab_line_to_record(std::string_view line, char* out);
 
 // The same, into a string.

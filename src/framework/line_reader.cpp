@@ -5,9 +5,57 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 namespace textmill {
+
+// Read-ahead for regular files: a helper thread reads the next block while the run
+// converts the current one. It reads behind a headroom, so the unread end of the
+// current block (the start of a line) is put in front of the new one and the buffers
+// are swapped instead of copied. Pipes and terminals are read directly, where Ctrl-C
+// must interrupt the read.
+struct LineReader::Prefetch {
+  static constexpr std::size_t kHeadroom = 4096;
+
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::vector<char> chunk;  // the thread's while !ready; bytes at kHeadroom
+  std::size_t len = 0;
+  int err = 0;
+  bool ready = false;
+  bool quit = false;
+  int fd = -1;
+  std::size_t block = 0;
+  std::thread thread;
+
+  void loop() {
+    std::unique_lock lock(mutex);
+    for (;;) {
+      changed.wait(lock, [this] { return !ready || quit; });
+      if (quit) return;
+      lock.unlock();
+      if (chunk.size() < kHeadroom + block + kReadSlack)
+        chunk.resize(kHeadroom + block + kReadSlack);
+      ssize_t n = 0;
+      do {
+        n = ::read(fd, chunk.data() + kHeadroom, block);
+      } while (n < 0 && errno == EINTR);
+      const int code = n < 0 ? errno : 0;
+      lock.lock();
+      len = n > 0 ? static_cast<std::size_t>(n) : 0;
+      err = code;
+      ready = true;
+      changed.notify_all();
+      if (n <= 0) {
+        changed.wait(lock, [this] { return quit; });
+        return;
+      }
+    }
+  }
+};
 
 LineReader::LineReader(std::size_t block) : block_(block == 0 ? 1 : block) {}
 
@@ -33,6 +81,12 @@ bool LineReader::open(const std::string& path) {
   size_ = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
   fd_ = fd;
   owns_fd_ = true;
+  if (S_ISREG(st.st_mode)) {
+    prefetch_ = std::make_unique<Prefetch>();
+    prefetch_->fd = fd;
+    prefetch_->block = block_;
+    prefetch_->thread = std::thread([p = prefetch_.get()] { p->loop(); });
+  }
   return true;
 }
 
@@ -45,6 +99,15 @@ void LineReader::open_fd(int fd, std::string name) {
 }
 
 void LineReader::close() {
+  if (prefetch_) {
+    {
+      std::lock_guard lock(prefetch_->mutex);
+      prefetch_->quit = true;
+    }
+    prefetch_->changed.notify_all();
+    prefetch_->thread.join();
+    prefetch_.reset();
+  }
   if (fd_ >= 0 && owns_fd_) ::close(fd_);
   fd_ = -1;
   owns_fd_ = false;
@@ -56,6 +119,7 @@ void LineReader::close() {
 
 bool LineReader::fill() {
   if (eof_ || fd_ < 0) return false;
+  if (prefetch_) return take_prefetched();
   // Keep the unread bytes; move them to the front so the buffer never grows past the
   // longest line plus one block.
   if (begin_ > 0) {
@@ -80,6 +144,39 @@ bool LineReader::fill() {
     eof_ = true;
     return false;
   }
+}
+
+bool LineReader::take_prefetched() {
+  Prefetch& p = *prefetch_;
+  std::unique_lock lock(p.mutex);
+  p.changed.wait(lock, [&p] { return p.ready; });
+  if (p.len == 0) {
+    if (p.err != 0) error_ = make_io_error(name_, p.err);
+    eof_ = true;
+    return false;
+  }
+  const std::size_t unread = end_ - begin_;
+  if (unread <= Prefetch::kHeadroom) {
+    const std::size_t start = Prefetch::kHeadroom - unread;
+    if (unread > 0) std::memcpy(p.chunk.data() + start, buf_.data() + begin_, unread);
+    std::swap(buf_, p.chunk);
+    begin_ = start;
+    end_ = Prefetch::kHeadroom + p.len;
+  } else {
+    // A line longer than the headroom: it grows in this buffer, as without read-ahead.
+    if (begin_ > 0) {
+      std::memmove(buf_.data(), buf_.data() + begin_, unread);
+      end_ = unread;
+      begin_ = 0;
+    }
+    if (buf_.size() < end_ + p.len + kReadSlack) buf_.resize(end_ + p.len + kReadSlack);
+    std::memcpy(buf_.data() + end_, p.chunk.data() + Prefetch::kHeadroom, p.len);
+    end_ += p.len;
+  }
+  p.ready = false;
+  lock.unlock();
+  p.changed.notify_all();
+  return true;
 }
 
 bool LineReader::at_end() {

@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,8 +27,8 @@ class LineReader final : public LineSource {
  public:
   static constexpr std::size_t kDefaultBlock = std::size_t{128} << 10;
   // At least this many bytes after the end of every line given are readable (their
-  // values are unspecified), so a method may load whole 16-byte vectors.
-  static constexpr std::size_t kReadSlack = 16;
+  // values are unspecified), so a method may load whole vectors past it.
+  static constexpr std::size_t kReadSlack = 64;
 
   // `block` is the read size; tests use tiny blocks to cross block boundaries.
   explicit LineReader(std::size_t block = kDefaultBlock);
@@ -61,8 +62,10 @@ class LineReader final : public LineSource {
   [[nodiscard]] const std::optional<IoError>& error() const { return error_; }
 
  private:
+  struct Prefetch;
   // Reads more bytes after the unread ones; false when nothing more came.
   bool fill();
+  bool take_prefetched();
 
   std::vector<char> buf_;
   std::size_t block_;
@@ -78,6 +81,7 @@ class LineReader final : public LineSource {
   std::uint64_t lines_ = 0;
   std::string name_;
   std::optional<IoError> error_;
+  std::unique_ptr<Prefetch> prefetch_;
 };
 
 }  // namespace textmill

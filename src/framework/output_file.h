@@ -41,9 +41,9 @@ class OutputFile {
   // Marks the end of a line written in pieces with write(): adds CR LF.
   void end_line() { write(std::string_view("\r\n", 2)); }
 
-  // Slack after the room line_space() gives, so writers may store whole 16-byte
+  // Slack after the room line_space() gives, so writers may store whole vectors
   // vectors past the end of what they keep.
-  static constexpr std::size_t kSlack = 16;
+  static constexpr std::size_t kSlack = 64;
   // Room for writing a line of at most `max` bytes in place (with CR LF and kSlack
   // bytes beyond); finish it with finish_line(n). Saves a copy on hot paths.
   [[nodiscard]] char* line_space(std::size_t max);
