@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
@@ -16,8 +17,9 @@ namespace textmill {
 struct OutputFile::Writer {
   std::mutex mutex;
   std::condition_variable changed;
-  std::vector<char> block;  // the block being written, while `pending`
-  std::size_t size = 0;     // its bytes to write
+  std::vector<char> block;      // the block being written, while `pending`
+  std::size_t size = 0;         // its bytes to write
+  std::size_t normal_size = 0;  // the buffer size a block returns to
   bool pending = false;
   bool quit = false;
   int fd = -1;
@@ -35,6 +37,7 @@ struct OutputFile::Writer {
       std::optional<IoError> failure = write_block();
       lock.lock();
       if (failure) error = std::move(failure);
+      if (block.size() > 4 * normal_size) std::vector<char>().swap(block);
       pending = false;
       changed.notify_all();
     }
@@ -67,7 +70,8 @@ struct OutputFile::Writer {
   }
 };
 
-OutputFile::OutputFile(std::size_t buffer) : buf_(buffer == 0 ? 1 : buffer) {}
+OutputFile::OutputFile(std::size_t buffer)
+    : buf_(buffer == 0 ? 1 : buffer), buffer_size_(buffer == 0 ? 1 : buffer) {}
 
 OutputFile::~OutputFile() {
   close();
@@ -100,6 +104,7 @@ void OutputFile::start_writer() {
   writer_->fd = fd_;
   writer_->regular = regular_;
   writer_->name = name_;
+  writer_->normal_size = buffer_size_;
   writer_->thread = std::thread([w = writer_.get()] { w->loop(); });
 }
 
@@ -185,7 +190,10 @@ void OutputFile::flush() {
   }
   w.changed.notify_all();
   // The writer only reads its block, so copying the open line out of it is safe.
-  if (buf_.size() < w.block.size()) buf_.resize(w.block.size());
+  // A block grown for one very long line is not kept: the buffers return to their
+  // normal size, so memory follows the longest line only while it is written.
+  const std::size_t keep = std::max(used_ - n, buffer_size_);
+  if (buf_.size() < keep) buf_.resize(keep);
   std::memcpy(buf_.data(), w.block.data() + n, used_ - n);
   used_ -= n;
   line_start_ = 0;

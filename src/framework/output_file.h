@@ -67,6 +67,7 @@ class OutputFile {
 
   std::vector<char> buf_;
   std::vector<char> scratch_;
+  std::size_t buffer_size_;
   std::size_t used_ = 0;
   std::size_t line_start_ = 0;  // where the line being written began in buf_
   int fd_ = -1;
