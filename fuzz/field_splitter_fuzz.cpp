@@ -8,24 +8,6 @@
 
 #include "framework/record.h"
 
-namespace {
-
-class Lines final : public textmill::LineSource {
- public:
-  explicit Lines(std::vector<std::string> lines) : lines_(std::move(lines)) {}
-  bool read_line(std::string_view& line) override {
-    if (next_ == lines_.size()) return false;
-    line = lines_[next_++];
-    return true;
-  }
-
- private:
-  std::vector<std::string> lines_;
-  std::size_t next_ = 0;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // The input is the record and its following lines, separated by CR.
   std::vector<std::string> parts(1);
@@ -37,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   const std::string record = parts.front();
-  Lines more(std::vector<std::string>(parts.begin() + 1, parts.end()));
+  textmill::MemoryLines more(std::vector<std::string>(parts.begin() + 1, parts.end()));
   textmill::FieldSplitter splitter(record, &more);
   textmill::Field field;
   std::size_t total = 0;

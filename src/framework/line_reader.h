@@ -23,6 +23,23 @@ class LineSource {
   [[nodiscard]] virtual bool read_line(std::string_view& line) = 0;
 };
 
+// Lines held in memory, given in order (continuation lines for a splitter that is not
+// reading a file).
+class MemoryLines final : public LineSource {
+ public:
+  explicit MemoryLines(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+  [[nodiscard]] bool read_line(std::string_view& line) override {
+    if (next_ == lines_.size()) return false;
+    line = lines_[next_++];
+    return true;
+  }
+  [[nodiscard]] std::size_t left() const { return lines_.size() - next_; }
+
+ private:
+  std::vector<std::string> lines_;
+  std::size_t next_ = 0;
+};
+
 class LineReader final : public LineSource {
  public:
   static constexpr std::size_t kDefaultBlock = std::size_t{128} << 10;

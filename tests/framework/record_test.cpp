@@ -8,22 +8,6 @@
 namespace textmill {
 namespace {
 
-// Lines for line joins, served from memory.
-class Lines final : public LineSource {
- public:
-  explicit Lines(std::vector<std::string> lines) : lines_(std::move(lines)) {}
-  bool read_line(std::string_view& line) override {
-    if (next_ == lines_.size()) return false;
-    line = lines_[next_++];
-    return true;
-  }
-  std::size_t left() const { return lines_.size() - next_; }
-
- private:
-  std::vector<std::string> lines_;
-  std::size_t next_ = 0;
-};
-
 struct Got {
   std::string text;
   bool quoted;
@@ -54,7 +38,7 @@ class SplitterCases : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitterCases, GivesTheFields) {
   const SplitCase& c = GetParam();
-  Lines lines(c.next_lines);
+  MemoryLines lines(c.next_lines);
   EXPECT_EQ(split(c.record, &lines), c.fields);
   EXPECT_EQ(lines.left(), c.lines_left);
 }
@@ -121,7 +105,7 @@ TEST(FieldSplitter, WriteThenSplitGivesTheFieldsBack) {
 TEST(FieldSplitter, ManyJoinsStayLinear) {
   std::vector<std::string> lines(20000, std::string(100, 'q'));
   lines.back() += "\",tail";
-  Lines src(lines);
+  MemoryLines src(lines);
   FieldSplitter s("head,\"start", &src);
   Field f;
   ASSERT_TRUE(s.next(f));
