@@ -165,11 +165,15 @@ void QtPlatform::set_busy(bool on) {
   }
 }
 
+HelpViewer* QtPlatform::help_viewer() const {
+  return static_cast<HelpViewer*>(viewer_.data());
+}
+
 void QtPlatform::show_help(QWidget* parent) {
   const QString path =
       QFile::decodeName(QByteArray::fromStdString(shell::program_values().help_file));
   if (!viewer_) viewer_ = new HelpViewer();
-  if (!viewer_->load(path)) {
+  if (!help_viewer()->load(path)) {
     delete viewer_.data();
     message_box(parent, QStringLiteral("The help file %1 cannot be opened.").arg(path),
                 BoxIcon::Exclamation, BoxButtons::Ok);

@@ -98,7 +98,7 @@ class QtPlatform final : public Platform {
   void show_help(QWidget* parent) override;
 
   // The help viewer, once help has been shown and until the user closes it.
-  [[nodiscard]] HelpViewer* help_viewer() const { return viewer_; }
+  [[nodiscard]] HelpViewer* help_viewer() const;
 
  protected:
   BoxAnswer show_box(QWidget* parent, const QString& text, const QString& title, BoxIcon icon,
@@ -106,7 +106,7 @@ class QtPlatform final : public Platform {
   void set_busy(bool on) override;
 
  private:
-  QPointer<HelpViewer> viewer_;
+  QPointer<QWidget> viewer_;  // a HelpViewer
 };
 
 }  // namespace textmill

@@ -1,0 +1,77 @@
+#pragma once
+// Small helpers for driving real widgets in the GUI tests.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+#include <string>
+
+#include "gui/scripted_platform.h"
+
+namespace textmill::test {
+
+// The child of `root` named `name`; fails the test when there is none.
+template <class T = QWidget>
+T* named(const QWidget* root, const char* name) {
+  T* w = root->findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(w, nullptr) << "no " << name;
+  return w;
+}
+
+inline void click(const QWidget* root, const char* name) {
+  if (auto* b = named<QPushButton>(root, name)) QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// Replaces the text of the box by typing `text` into it.
+inline void type_into(const QWidget* root, const char* name, const std::string& text) {
+  if (auto* box = named<QLineEdit>(root, name)) {
+    box->clear();
+    QTest::keyClicks(box, QString::fromStdString(text));
+  }
+}
+
+// Windows closed with WA_DeleteOnClose are deleted here, as the event loop would.
+inline void process_deferred_deletes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline ShownBox exclamation(const char* text) {
+  return {QString::fromLatin1(text), QStringLiteral("Textmill"), BoxIcon::Exclamation,
+          BoxButtons::Ok};
+}
+
+inline ShownBox stop_question() {
+  return {QStringLiteral("Are you sure you want to abort?"), QStringLiteral("Stop"),
+          BoxIcon::Question, BoxButtons::YesNoCancel};
+}
+
+// `n` tab-separated lines "<i>\tx" with CR LF, and what the conversion makes of the
+// first `k` of them.
+inline std::string numbered_lines(int n) {
+  std::string s;
+  for (int i = 1; i <= n; ++i) s += std::to_string(i) + "\tx\r\n";
+  return s;
+}
+inline std::string numbered_records(int k) {
+  std::string s;
+  for (int i = 1; i <= k; ++i) s += "\"" + std::to_string(i) + "\",\"x\"\r\n";
+  return s;
+}
+
+// Compares a destination with numbered_records(k), saying only how many lines it holds.
+inline testing::AssertionResult holds_records(const std::string& text, int k) {
+  if (text == numbered_records(k)) return testing::AssertionSuccess();
+  std::size_t lines = 0;
+  for (std::size_t p = text.find("\r\n"); p != std::string::npos; p = text.find("\r\n", p + 2)) {
+    ++lines;
+  }
+  return testing::AssertionFailure()
+         << "expected the first " << k << " records, found " << lines << " lines";
+}
+
+}  // namespace textmill::test
