@@ -76,8 +76,8 @@ MDIForm1::MDIForm1(Platform& platform, QWidget* parent)
 
 MDIForm1::~MDIForm1() {
   // Children die after this object; their last signals must not reach it.
-  for (const QPointer<QMdiSubWindow>& sub : std::as_const(children_)) {
-    if (sub) disconnect(sub, nullptr, this, nullptr);
+  for (const Child& child : std::as_const(children_)) {
+    if (child.sub) disconnect(child.sub, nullptr, this, nullptr);
   }
 }
 
@@ -117,14 +117,15 @@ void MDIForm1::build_menus() {
 }
 
 QWidget* MDIForm1::child_window(const QString& menu_name) const {
-  const QPointer<QMdiSubWindow> sub = children_.value(menu_name);
+  const QPointer<QMdiSubWindow> sub = children_.value(menu_name).sub;
   return sub ? sub->widget() : nullptr;
 }
 
 void MDIForm1::open_child(const QString& menu_name, Factory make) {
   if (exiting_) return;
   // A window that has been closed is hidden until it is deleted; it counts as gone.
-  if (const QPointer<QMdiSubWindow> open = children_.value(menu_name); open && !open->isHidden()) {
+  if (const QPointer<QMdiSubWindow> open = children_.value(menu_name).sub;
+      open && !open->isHidden()) {
     open->showNormal();
     area_->setActiveSubWindow(open);
     open->raise();
@@ -137,12 +138,13 @@ void MDIForm1::open_child(const QString& menu_name, Factory make) {
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->adjustSize();
   sub->setFixedSize(sub->size());
-  children_.insert(menu_name, sub);
-  connect(sub, &QObject::destroyed, this, [this, menu_name, sub] {
-    const QPointer<QMdiSubWindow> entry = children_.value(menu_name);
-    if (entry.isNull() || entry.data() == sub) children_.remove(menu_name);
-    child_gone();
-  });
+  children_.insert(menu_name, Child{sub, sub});
+  connect(sub, &QObject::destroyed, this,
+          [this, menu_name, identity = static_cast<const QObject*>(sub)] {
+            // A window opened again after this one closed keeps its entry.
+            if (children_.value(menu_name).identity == identity) children_.remove(menu_name);
+            child_gone();
+          });
   if (auto* tool = qobject_cast<ToolWindow*>(window)) {
     tool->place();
   } else if (auto* support = qobject_cast<Support*>(window)) {
@@ -153,7 +155,8 @@ void MDIForm1::open_child(const QString& menu_name, Factory make) {
 }
 
 bool MDIForm1::any_run_in_progress() const {
-  for (const QPointer<QMdiSubWindow>& sub : children_) {
+  for (const Child& child : children_) {
+    const QMdiSubWindow* sub = child.sub;
     if (!sub || sub->isHidden()) continue;
     if (auto* tool = qobject_cast<ToolWindow*>(sub->widget()); tool && tool->is_running()) {
       return true;

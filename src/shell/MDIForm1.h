@@ -45,7 +45,13 @@ class MDIForm1 final : public QMainWindow {
 
   Platform& platform_;
   QMdiArea* area_;
-  QHash<QString, QPointer<QMdiSubWindow>> children_;
+  struct Child {
+    QPointer<QMdiSubWindow> sub;
+    // The same window, only ever compared: a window being destroyed is no longer a
+    // QMdiSubWindow, and its QPointer is not cleared yet when it says so.
+    const QObject* identity = nullptr;
+  };
+  QHash<QString, Child> children_;
   bool exiting_ = false;
   bool ended_ = false;
 };
