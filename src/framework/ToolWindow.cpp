@@ -171,15 +171,6 @@ void ToolWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
-void ToolWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    platform_.show_help(this);
-    event->accept();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
-
 bool ToolWindow::check_file_names() {
   const std::string source = source_name();
   const std::string dest = dest_name();

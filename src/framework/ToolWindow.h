@@ -114,7 +114,6 @@ class ToolWindow : public QWidget {
   [[nodiscard]] QPushButton* stop_button() const { return stop_button_; }
 
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // The one handler of the OKButton array: 0 Execute, 1 Close.

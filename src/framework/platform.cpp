@@ -1,10 +1,12 @@
 #include "framework/platform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QScreen>
 #include <cmath>
@@ -182,6 +184,15 @@ void QtPlatform::show_help(QWidget* parent) {
   viewer_->show();
   viewer_->raise();
   viewer_->activateWindow();
+}
+
+void install_help_key(QWidget* window, Platform& platform) {
+  auto* help = new QAction(window);
+  help->setShortcut(QKeySequence(Qt::Key_F1));
+  help->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(help, &QAction::triggered, window,
+                   [window, &platform] { platform.show_help(window); });
+  window->addAction(help);
 }
 
 }  // namespace textmill

@@ -81,6 +81,10 @@ class BusyPointer {
   Platform& platform_;
 };
 
+// Makes F1 anywhere in the top-level window `window` (its child windows included) do
+// the help action. Installed once per top-level window, so no two compete for the key.
+void install_help_key(QWidget* window, Platform& platform);
+
 // The real desktop: QMessageBox, QInputDialog, QFileDialog, the override cursor and
 // the built-in help viewer.
 class QtPlatform final : public Platform {

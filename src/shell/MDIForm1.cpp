@@ -66,6 +66,7 @@ MDIForm1::MDIForm1(Platform& platform, QWidget* parent)
   area_->setObjectName(QStringLiteral("MDIClient"));
   setCentralWidget(area_);
   build_menus();
+  install_help_key(this, platform_);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect avail = screen->availableGeometry();
@@ -186,15 +187,6 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
   ended_ = true;
   event->accept();
   emit program_ended();
-}
-
-void MDIForm1::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    platform_.show_help(this);
-    event->accept();
-    return;
-  }
-  QMainWindow::keyPressEvent(event);
 }
 
 void MDIForm1::tech_info() {

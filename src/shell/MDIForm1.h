@@ -31,7 +31,6 @@ class MDIForm1 final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   using Factory = QWidget* (*)(Platform&);
