@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
@@ -21,6 +22,13 @@ T* named(const QWidget* root, const char* name) {
   T* w = root->findChild<T*>(QString::fromLatin1(name));
   EXPECT_NE(w, nullptr) << "no " << name;
   return w;
+}
+
+// Shows a top-level window and waits until it is the active one, as after a user's click.
+inline void show_active(QWidget* window) {
+  window->show();
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
 inline void click(const QWidget* root, const char* name) {

@@ -27,9 +27,7 @@ class MDIForm1Test : public testing::Test {
  protected:
   void SetUp() override {
     frame = std::make_unique<MDIForm1>(platform);
-    frame->show();
-    QApplication::setActiveWindow(frame.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    show_active(frame.get());
   }
   void TearDown() override {
     frame.reset();

@@ -19,9 +19,7 @@ class ToolWindowTest : public testing::Test {
  protected:
   void SetUp() override {
     window = std::make_unique<Tabform>(platform);
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    show_active(window.get());
   }
 
   void execute() { click(window.get(), "OKButton_0"); }
@@ -31,6 +29,15 @@ class ToolWindowTest : public testing::Test {
   void files(const std::string& source, const std::string& dest) {
     type_into(window.get(), "Sourcebox", source);
     type_into(window.get(), "Destbox", dest);
+  }
+
+  // Fills the boxes, presses Execute and answers OK to the one box expected.
+  void execute_expecting(const std::string& source, const std::string& dest, const ShownBox& box) {
+    files(source, dest);
+    platform.boxes.clear();
+    platform.answer(BoxAnswer::Ok);
+    execute();
+    EXPECT_EQ(platform.boxes, std::vector<ShownBox>{box});
   }
 
   ScriptedPlatform platform;  // outlives the window
@@ -52,11 +59,7 @@ TEST_F(ToolWindowTest, BlankBoxesAreRefusedWithTheFocusOnTheBox) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("source '" + c.source + "', dest '" + c.dest + "'");
-    files(c.source, c.dest);
-    platform.boxes.clear();
-    platform.answer(BoxAnswer::Ok);
-    execute();
-    EXPECT_EQ(platform.boxes, std::vector<ShownBox>{exclamation(c.message)});
+    execute_expecting(c.source, c.dest, exclamation(c.message));
     EXPECT_EQ(focus(), control(c.focus));
   }
   EXPECT_FALSE(std::filesystem::exists(out));
@@ -140,11 +143,7 @@ TEST_F(ToolWindowTest, FilesThatCannotBeOpenedAreReportedAndNothingIsWritten) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("'" + c.source + "' to '" + c.dest + "'");
-    files(c.source, c.dest);
-    platform.boxes.clear();
-    platform.answer(BoxAnswer::Ok);
-    execute();
-    EXPECT_EQ(platform.boxes, std::vector<ShownBox>{exclamation(c.message)});
+    execute_expecting(c.source, c.dest, exclamation(c.message));
     EXPECT_FALSE(std::filesystem::is_regular_file(c.dest));
   }
   EXPECT_EQ(platform.busy_sets, 0);
