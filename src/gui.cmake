@@ -11,6 +11,11 @@ add_library(textmill_gui STATIC
   shell/Support.cpp
   shell/MDIForm1.cpp
   delimited/Tabform.cpp
+  delimited/Misccon.cpp
+  delimited/Verticalform.cpp
+  delimited/vert2comma.cpp
+  delimited/HTMLform.cpp
+  delimited/Combrecords.cpp
 )
 set_target_properties(textmill_gui PROPERTIES AUTOMOC ON)
 target_link_libraries(textmill_gui PUBLIC textmill_engine Qt6::Widgets)

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
@@ -26,6 +27,7 @@ struct OutputFile::Writer {
   bool regular = false;
   std::string name;
   std::optional<IoError> error;  // guarded by `mutex`
+  std::atomic<bool> failed{false};
   std::thread thread;
 
   void loop() {
@@ -36,7 +38,10 @@ struct OutputFile::Writer {
       lock.unlock();
       std::optional<IoError> failure = write_block();
       lock.lock();
-      if (failure) error = std::move(failure);
+      if (failure) {
+        error = std::move(failure);
+        failed.store(true, std::memory_order_relaxed);
+      }
       if (block.size() > 4 * normal_size) std::vector<char>().swap(block);
       pending = false;
       changed.notify_all();
@@ -197,6 +202,10 @@ void OutputFile::flush() {
   std::memcpy(buf_.data(), w.block.data() + n, used_ - n);
   used_ -= n;
   line_start_ = 0;
+}
+
+bool OutputFile::failed() const {
+  return error_.has_value() || (writer_ && writer_->failed.load(std::memory_order_relaxed));
 }
 
 bool OutputFile::close() {

@@ -57,6 +57,9 @@ class OutputFile {
   // The most recent failure since opening (open failures included). Failures of
   // writing are known for certain after close().
   [[nodiscard]] const std::optional<IoError>& error() const { return error_; }
+  // True as soon as any write has failed, also one the helper thread has not yet
+  // reported through error(): for runs that end at their first failure.
+  [[nodiscard]] bool failed() const;
 
  private:
   struct Writer;

@@ -53,6 +53,9 @@ class FieldSplitter {
   // valid until the next call.
   [[nodiscard]] bool next(Field& field);
 
+  // The text not yet given as fields (after line joins, with the joined lines).
+  [[nodiscard]] std::string_view remaining() const { return rest(); }
+
   // Lines pulled from the source by line joins so far.
   [[nodiscard]] std::uint64_t joins() const { return joins_; }
 

@@ -11,7 +11,12 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "delimited/Combrecords.h"
+#include "delimited/HTMLform.h"
+#include "delimited/Misccon.h"
 #include "delimited/Tabform.h"
+#include "delimited/Verticalform.h"
+#include "delimited/vert2comma.h"
 #include "framework/ToolWindow.h"
 #include "framework/platform.h"
 #include "shell/Support.h"
@@ -35,14 +40,18 @@ const MethodEntry kMethods[] = {
     {"mnuFixedLength", "&Fixed Width Files to Comma-Delimited", nullptr},
     {"mnuComma", "&Comma-Delimited to Fixed Width", nullptr},
     {"mnuFixedrestruct", "Fixed-Width Restr&ucturing", nullptr},
-    {"mnuVertical", "Comma-Delimited to &Vertical Listing", nullptr},
-    {"mnuVert2Comma", "Vertical &Listing to Comma-Delimited", nullptr},
+    {"mnuVertical", "Comma-Delimited to &Vertical Listing",
+     [](Platform& p) -> QWidget* { return new Verticalform(p); }},
+    {"mnuVert2Comma", "Vertical &Listing to Comma-Delimited",
+     [](Platform& p) -> QWidget* { return new vert2comma(p); }},
     {"mnuTabconversion", "&Tab-Separated to Comma-Delimited",
      [](Platform& p) -> QWidget* { return new Tabform(p); }},
     {"mnuFixedBuilder", "Fixed Width File &Builder", nullptr},
-    {"mnuMisc", "&Miscellaneous to Comma-Delimited", nullptr},
-    {"mnuCombRecords", "Combine R&ecords", nullptr},
-    {"mnuHTML", "&HTML Table Tags", nullptr},
+    {"mnuMisc", "&Miscellaneous to Comma-Delimited",
+     [](Platform& p) -> QWidget* { return new Misccon(p); }},
+    {"mnuCombRecords", "Combine R&ecords",
+     [](Platform& p) -> QWidget* { return new Combrecords(p); }},
+    {"mnuHTML", "&HTML Table Tags", [](Platform& p) -> QWidget* { return new HTMLform(p); }},
     {"mnuCombine", "C&ombine Files", nullptr},
     {"mnuSplit", "Split F&ile", nullptr},
     {"mnuSubstitute", "&String Substitution", nullptr},
