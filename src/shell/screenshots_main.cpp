@@ -1,5 +1,5 @@
 // textmill_screenshots OUTDIR: renders the main window (with Tab to Comma-Delimited open
-// inside it), that window, Technical Support and the help viewer into PNG files, for
+// inside it), every method window, Technical Support and the help viewer into PNG files, for
 // checking by eye that no caption is clipped at the program's geometry.
 
 #include <QAction>
@@ -53,8 +53,21 @@ int main(int argc, char** argv) {
   QTest::qWait(50);
 
   bool ok = save(&frame, dir, "MDIForm1.png");
-  QWidget* tab = frame.child_window(QStringLiteral("mnuTabconversion"));
-  ok = save(tab ? tab->parentWidget() : nullptr, dir, "Tabform.png") && ok;
+  // Every method window, each in its frame inside the main window.
+  const struct {
+    const char* menu;
+    const char* file;
+  } kWindows[] = {
+      {"mnuTabconversion", "Tabform.png"}, {"mnuMisc", "Misccon.png"},
+      {"mnuVertical", "Verticalform.png"}, {"mnuVert2Comma", "vert2comma.png"},
+      {"mnuHTML", "HTMLform.png"},         {"mnuCombRecords", "Combrecords.png"},
+  };
+  for (const auto& w : kWindows) {
+    trigger(&frame, w.menu);
+    QTest::qWait(50);
+    QWidget* window = frame.child_window(QString::fromLatin1(w.menu));
+    ok = save(window ? window->parentWidget() : nullptr, dir, w.file) && ok;
+  }
 
   trigger(&frame, "mnuSupport");
   QTest::qWait(50);

@@ -184,6 +184,116 @@ INSTANTIATE_TEST_SUITE_P(
                                   "No space left on device"}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
+// Each delimited command on a small input read from standard input, written to
+// standard output.
+struct CommandCase {
+  const char* name;
+  std::vector<std::string> args;  // command and options, before SOURCE DEST
+  std::string input;
+  std::string output;
+};
+
+class CliCommands : public ::testing::TestWithParam<CommandCase> {};
+
+TEST_P(CliCommands, ConvertStandardInput) {
+  TempDir dir;
+  write_file(dir.file("in"), GetParam().input);
+  std::vector<std::string> args = GetParam().args;
+  args.insert(args.end(), {"-", "-"});
+  Outcome o = run_cli(args, dir, dir.file("in"));
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, GetParam().output);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Delimited, CliCommands,
+    ::testing::Values(
+        CommandCase{"MiscPipe",
+                    {"misc-to-comma", "--delimiter", "|"},
+                    "a|b|\r\n\r\nc",
+                    "\"a\",\"b\",\"\"\r\n\"\"\r\n\"c\"\r\n"},
+        // The word Tab is the tab character; a value may begin with a dash.
+        CommandCase{"MiscTabWord",
+                    {"misc-to-comma", "--delimiter", "Tab"},
+                    "a\tb\ttab",
+                    "\"a\",\"b\",\"tab\"\r\n"},
+        CommandCase{"MiscDash",
+                    {"misc-to-comma", "--delimiter", "--"},
+                    "a--b---c",
+                    "\"a\",\"b\",\"-c\"\r\n"},
+        CommandCase{
+            "Vertical", {"comma-to-vertical"}, " a,,\"b, c\" \r\n   \r\n", "a\r\n\r\nb, c\r\n\r\n"},
+        CommandCase{"VerticalCompress",
+                    {"comma-to-vertical", "--compress"},
+                    "a,,c\r\n,,\r\n",
+                    "a\r\nc\r\n\r\n"},
+        CommandCase{"VerticalBack",
+                    {"vertical-to-comma"},
+                    "\r\na\r\nb\r\n\r\n\r\nc",
+                    "\"a\",\"b\"\r\n\"c\"\r\n"},
+        CommandCase{"Html",
+                    {"html-table"},
+                    "a,\"b\r\nc\",<&>\r\n",
+                    "<TR>\r\n\t<TD>a</TD><TD>b\r\nc</TD><TD><&></TD>\r\n</TR>\r\n"},
+        CommandCase{"CombineTwo",
+                    {"combine-records", "--records", "2"},
+                    "a\r\nb\r\nc\r\nd\r\ne",
+                    "a,b\r\nc,d\r\ne\r\n"},
+        CommandCase{"CombineEmpty", {"combine-records", "--records", "3"}, "", "\r\n"}),
+    [](const ::testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
+
+// Where a command's own texts and checks differ from the standard ones.
+TEST(CliDelimited, OwnMessagesAndRefusals) {
+  TempDir dir;
+  write_file(dir.file("in"), "a,b\r\n");
+  write_file(dir.file("full"), "kept\r\n");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  } cases[] = {
+      {{"comma-to-vertical", dir.file("in"), dir.file("full")},
+       1,
+       dir.file("full") + " is not empty.  OK to append? "},
+      {{"combine-records", "--records", "2", dir.file("missing"), dir.file("new")},
+       1,
+       "Invalid Source File\n"},
+      {{"combine-records", "--records", "0", dir.file("in"), dir.file("new")},
+       1,
+       "Please specify the Number of Records: a whole number of 1 or more."},
+      {{"combine-records", "--records", "two", dir.file("in"), dir.file("new")},
+       1,
+       "Please specify the Number of Records: a whole number of 1 or more."},
+      {{"combine-records", dir.file("in"), dir.file("new")}, 2, "--records is required"},
+      {{"misc-to-comma", "--delimiter", "", dir.file("in"), dir.file("new")},
+       1,
+       "Please specify the delimiter character(s)."},
+      {{"misc-to-comma", dir.file("in"), dir.file("new")}, 2, "--delimiter is required"},
+      {{"misc-to-comma", dir.file("in"), dir.file("new"), "--delimiter"}, 2, "needs a value"},
+      {{"html-table", dir.file("in"), " " + dir.file("IN") + " "},
+       1,
+       "Destination and Source files must have different names."},
+  };
+  for (const Case& c : cases) {
+    Outcome o = run_cli(c.args, dir);
+    EXPECT_EQ(o.status, c.status) << c.args[0] << ": " << o.err;
+    EXPECT_NE(o.err.find(c.message), std::string::npos) << c.args[0] << ": " << o.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("new"))) << c.args[0];
+    EXPECT_EQ(read_file(dir.file("full")), "kept\r\n");
+  }
+}
+
+// Combine Records ends at its first failing write and says why.
+TEST(CliDelimited, CombineRecordsReportsAFullDisk) {
+  TempDir dir;
+  std::string lines;
+  for (int i = 0; i < 100000; ++i) lines += "line\r\n";
+  write_file(dir.file("in"), lines);
+  Outcome o = run_cli({"combine-records", "--records", "2", dir.file("in"), "/dev/full"}, dir);
+  EXPECT_EQ(o.status, 1);
+  EXPECT_NE(o.err.find("No space left on device"), std::string::npos) << o.err;
+}
+
 TEST(CliUsage, HelpAndWrongCommandLines) {
   TempDir dir;
   Outcome help = run_cli({"--help"}, dir);
