@@ -11,5 +11,11 @@ textmill_test(gui_tests
     gui/mdiform_test.cpp
     gui/tabform_test.cpp
     gui/layout_test.cpp
+    gui/misccon_test.cpp
+    gui/verticalform_test.cpp
+    gui/vert2comma_test.cpp
+    gui/htmlform_test.cpp
+    gui/combrecords_test.cpp
+    gui/delimited_menu_test.cpp
   LIBS textmill_gui Qt6::Test)
 add_dependencies(gui_tests textmill-cli)

@@ -48,9 +48,14 @@ bool Misccon::extra_checks() {
 }
 
 std::unique_ptr<LineMethod> Misccon::make_method() {
-  // One character, one byte: the data are 8-bit text.
-  return std::make_unique<MiscToComma>(
-      delimiter_for(delimiter_list_->currentText().toLatin1().toStdString()));
+  // One character, one byte: the data are 8-bit text. A character with no 8-bit value
+  // can match no byte, so such a delimiter matches nothing (an empty one); converted,
+  // it would become '?' and split the lines at every question mark.
+  const QString text = delimiter_list_->currentText();
+  for (const QChar c : text) {
+    if (c.unicode() > 0xFF) return std::make_unique<MiscToComma>(std::string());
+  }
+  return std::make_unique<MiscToComma>(delimiter_for(text.toLatin1().toStdString()));
 }
 
 }  // namespace textmill

@@ -61,20 +61,25 @@ bool FieldSplitter::next(Field& field) {
       consume(r.size());
       return true;
     }
+    if (source_ != nullptr) {
+      // Copied before the source reads on: the record may be the source's previous
+      // line, which the next read may overwrite.
+      if (!owned_) {
+        own_.assign(view_);
+        pos_ = 0;
+        owned_ = true;
+      } else if (pos_ > 0) {
+        own_.erase(0, pos_);  // drop the fields already given, once per join
+        pos_ = 0;
+      }
+      r = rest();
+    }
     std::string_view line;
     if (source_ == nullptr || !source_->read_line(line)) {
       // The source ended inside the field: the text read so far is the last field.
       field = {r.substr(1), true};
       consume(r.size());
       return true;
-    }
-    if (!owned_) {
-      own_.assign(view_);
-      pos_ = 0;
-      owned_ = true;
-    } else if (pos_ > 0) {
-      own_.erase(0, pos_);  // drop the fields already given, once per join
-      pos_ = 0;
     }
     scan = own_.size() > 0 ? own_.size() - 1 : 1;
     if (scan < 1) scan = 1;
